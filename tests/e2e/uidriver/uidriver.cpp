@@ -13,6 +13,10 @@
 //   uidriver text HWND [ID]                    the text of the window or child ID
 //   uidriver settext HWND ID TEXT              sets the text of child ID
 //   uidriver focus HWND                        the focused control of its thread
+//   uidriver run --cmdline-hex HEX [--app PATH] [--cwd DIR] [--timeout SEC]
+//                                              starts a program, prints its
+//                                              process id, then its exit code
+//   uidriver kill PID                          ends a process
 //
 // Filters: --class C, --title T (exact caption), --pid P (Windows process id),
 // --exe NAME (file name of the owning process's image, case-insensitive).
@@ -301,11 +305,33 @@ int Fail(const std::string& error)
     return 1;
 }
 
+// The command line to start arrives as hex so that its bytes (quotes,
+// blanks, code-page characters) reach CreateProcessA exactly as the test
+// wrote them, untouched by any quoting on the way.
+bool FromHex(const std::string& hex, std::string& bytes)
+{
+    if (hex.size() % 2 != 0)
+        return false;
+    bytes.clear();
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        char* end = nullptr;
+        const std::string pair = hex.substr(i, 2);
+        const long value = std::strtol(pair.c_str(), &end, 16);
+        if (*end != '\0')
+            return false;
+        bytes += static_cast<char>(value);
+    }
+    return true;
+}
+
 // Options after the command; positional arguments are left in order.
 struct Options {
     Filter filter;
     double timeout = 10.0;
     bool input = false;
+    std::string commandLine;
+    std::string application;
+    std::string directory;
     std::vector<std::string> positional;
 };
 
@@ -326,6 +352,13 @@ bool ParseOptions(int argc, char** argv, int first, Options& options)
             options.filter.exe = argv[++i];
         } else if (arg == "--timeout" && hasValue) {
             options.timeout = std::atof(argv[++i]);
+        } else if (arg == "--cmdline-hex" && hasValue) {
+            if (!FromHex(argv[++i], options.commandLine))
+                return false;
+        } else if (arg == "--app" && hasValue) {
+            options.application = argv[++i];
+        } else if (arg == "--cwd" && hasValue) {
+            options.directory = argv[++i];
         } else if (arg == "--all") {
             options.filter.includeHidden = true;
         } else if (arg == "--input") {
@@ -439,6 +472,61 @@ int Key(HWND top, int vk, bool input)
     return 0;
 }
 
+// Starts a program with an exact command line, inheriting this program's
+// environment; its standard output and error go to this program's standard
+// error, so that standard output carries only the JSON lines: first the
+// process id (the tests match windows by it), then the exit code as the
+// signed 32-bit value the program returned.
+int Start(const Options& options)
+{
+    if (options.commandLine.empty())
+        return Usage("--cmdline-hex missing");
+    std::vector<char> commandLine(options.commandLine.begin(), options.commandLine.end());
+    commandLine.push_back('\0');
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(options.application.empty() ? nullptr : options.application.c_str(),
+                        commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        options.directory.empty() ? nullptr : options.directory.c_str(),
+                        &startup, &process))
+        return Fail("CreateProcess failed with " + std::to_string(GetLastError()));
+    CloseHandle(process.hThread);
+    Print("{\"pid\":" + Number(process.dwProcessId) + "}");
+
+    const DWORD wait = WaitForSingleObject(
+        process.hProcess, static_cast<DWORD>(options.timeout * 1000.0));
+    if (wait != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hProcess);
+        return Fail("timeout");
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    Print("{\"exit\":" + Number(static_cast<LONG>(code)) + "}");
+    return 0;
+}
+
+int Kill(const std::string& pid)
+{
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                                 static_cast<DWORD>(std::strtoul(pid.c_str(), nullptr, 0)));
+    if (!process)
+        return Fail("no such process");
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+    Print("{\"ok\":true}");
+    return 0;
+}
+
 int Run(int argc, char** argv)
 {
     if (argc < 2)
@@ -452,6 +540,10 @@ int Run(int argc, char** argv)
         return List(options);
     if (command == "wait")
         return Wait(options);
+    if (command == "run")
+        return Start(options);
+    if (command == "kill" && !options.positional.empty())
+        return Kill(options.positional[0]);
 
     HWND top = Window(options, 0);
     if (!top)
