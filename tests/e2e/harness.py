@@ -44,6 +44,7 @@ import unittest
 
 MESSAGE_BOX_CLASS = "#32770"
 IDOK = 1
+IDCANCEL = 2
 SS_ICON = 0x3
 SS_TYPEMASK = 0x1F
 ICON_ID = 1088
@@ -462,6 +463,12 @@ def child(window, control_id):
     return None
 
 
+def is_message_box(window):
+    """A message box, as opposed to a dialog of the launcher's own."""
+    return (window["class"] == MESSAGE_BOX_CLASS and child(window, TEXT_ID) is not None
+            and child(window, ICON_ID) is not None)
+
+
 def box_text(window):
     text = child(window, TEXT_ID)
     return text["text"] if text else None
@@ -533,10 +540,30 @@ class LauncherTestCase(unittest.TestCase):
         seen = []
         for _ in range(boxes):
             box = launch.wait_window(MESSAGE_BOX_CLASS)
+            # What the VM had been asked by the time the box came up.
+            box["record"] = Record(self.record_path).lines
             seen.append(box)
             launch.press(box, IDOK)
         code = launch.wait_exit()
         return Result(code, seen, Record(self.record_path), launch.output())
+
+    def run_without_jre(self, app, args=(), timeout=DEFAULT_TIMEOUT, **kwargs):
+        """Runs a launcher that is to find no JRE: it ends with no message box;
+        a JRE-not-found dialog, where there is one, is cancelled. Fails when
+        an error message box shows up."""
+        launch = self.launch(app, args=args, timeout=timeout, **kwargs)
+        end = time.monotonic() + timeout
+        while launch.proc.poll() is None and time.monotonic() < end:
+            for window in launch.windows():
+                if is_message_box(window):
+                    launch.press(window, IDOK)
+                    launch.close()
+                    self.fail("unexpected message box: %r" % box_text(window))
+                if window["class"] == MESSAGE_BOX_CLASS:
+                    launch.press(window, IDCANCEL)
+            time.sleep(0.3)
+        code = launch.wait_exit(timeout=10)
+        return Result(code, [], Record(self.record_path), launch.output())
 
     # -- Checks -----------------------------------------------------------
 
