@@ -59,6 +59,11 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+def is_windows_path(path):
+    """True for a path already in Windows form, such as C:\\folder."""
+    return len(path) >= 3 and path[0].isalpha() and path[1:3] == ":\\"
+
+
 def pe_bits(exe):
     """32 or 64, from the machine field of a PE file's header."""
     with open(exe, "rb") as f:
@@ -131,11 +136,14 @@ class Session:
 
     def seed_registry(self, entries, work_dir):
         """Adds JRE version subkeys: entries is a list of (name, home), home
-        None for a subkey without "JavaHome". Names keep the given order."""
+        None for a subkey without "JavaHome", bytes for the raw data of a
+        string value. Names keep the given order."""
         lines = ["REGEDIT4", ""]
         for name, home in entries:
             lines.append("[%s\\%s]" % (JRE_KEY, name))
-            if home is not None:
+            if isinstance(home, bytes):
+                lines.append('"JavaHome"=hex(1):' + ",".join("%02x" % b for b in home))
+            elif home is not None:
                 lines.append('"JavaHome"="%s"' % home.replace("\\", "\\\\").replace('"', '\\"'))
             lines.append("")
         path = os.path.join(work_dir, "seed.reg")
@@ -277,9 +285,9 @@ class Launch:
         self.env = dict(session.env)
         self.env.update(env or {})
         args = ["wine", session.uidriver_exe, "run", "--cmdline-hex", command.hex(),
-                "--app", win_exe, "--timeout", str(timeout)]
+                "--app", win_exe, "--timeout", str(timeout + 30)]
         if cwd:
-            args += ["--cwd", windows_path(cwd)]
+            args += ["--cwd", cwd if is_windows_path(cwd) else windows_path(cwd)]
         self._out = open(self.out_path, "wb")
         self._err = open(self.err_path, "wb")
         self.proc = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=self._out,
@@ -520,7 +528,8 @@ class LauncherTestCase(unittest.TestCase):
 
     def launch(self, app, args=(), tail=None, cwd=None, env=None, record=True,
                timeout=DEFAULT_TIMEOUT, encoding="cp1252"):
-        """Starts the launcher; the caller drives it and waits for its end."""
+        """Starts the launcher; the caller drives it and waits for its end.
+        cwd is a Unix path, or a Windows one (C:\\...) to choose the drive."""
         env = dict(env or {})
         self.record_path = os.path.join(self.work, "record-%d.txt" % len(self._launches))
         if record:
@@ -534,8 +543,8 @@ class LauncherTestCase(unittest.TestCase):
 
     def run_app(self, app, args=(), boxes=0, **kwargs):
         """Runs the launcher to its end: reads and confirms with OK each of the
-        expected message boxes in turn; a box more than expected keeps it from
-        ending and fails the run with that box's text."""
+        expected message boxes in turn. A message box more than expected
+        fails the run at once with its text."""
         launch = self.launch(app, args=args, **kwargs)
         seen = []
         for _ in range(boxes):
@@ -544,26 +553,38 @@ class LauncherTestCase(unittest.TestCase):
             box["record"] = Record(self.record_path).lines
             seen.append(box)
             launch.press(box, IDOK)
-        code = launch.wait_exit()
+            launch.wait_gone(box)
+        code = self._finish(launch, cancel_dialog=False)
         return Result(code, seen, Record(self.record_path), launch.output())
 
-    def run_without_jre(self, app, args=(), timeout=DEFAULT_TIMEOUT, **kwargs):
+    def run_without_jre(self, app, args=(), **kwargs):
         """Runs a launcher that is to find no JRE: it ends with no message box;
-        a JRE-not-found dialog, where there is one, is cancelled. Fails when
-        an error message box shows up."""
-        launch = self.launch(app, args=args, timeout=timeout, **kwargs)
-        end = time.monotonic() + timeout
-        while launch.proc.poll() is None and time.monotonic() < end:
-            for window in launch.windows():
-                if is_message_box(window):
-                    launch.press(window, IDOK)
-                    launch.close()
-                    self.fail("unexpected message box: %r" % box_text(window))
-                if window["class"] == MESSAGE_BOX_CLASS:
-                    launch.press(window, IDCANCEL)
-            time.sleep(0.3)
-        code = launch.wait_exit(timeout=10)
+        a JRE-not-found dialog, where there is one, is cancelled."""
+        launch = self.launch(app, args=args, **kwargs)
+        code = self._finish(launch, cancel_dialog=True)
         return Result(code, [], Record(self.record_path), launch.output())
+
+    def _finish(self, launch, cancel_dialog):
+        """Waits for the end, looking at the launcher's windows meanwhile:
+        a message box fails the test with its text; any other dialog is
+        cancelled when asked, else it fails the test too."""
+        end = time.monotonic() + launch.timeout
+        pause = 0.05
+        while launch.proc.poll() is None and time.monotonic() < end:
+            time.sleep(pause)
+            pause = min(pause * 2, 0.5)
+            if launch.proc.poll() is not None:
+                break
+            for window in launch.windows():
+                if window["class"] != MESSAGE_BOX_CLASS:
+                    continue
+                if cancel_dialog and not is_message_box(window):
+                    launch.press(window, IDCANCEL)
+                    launch.wait_gone(window)
+                    continue
+                launch.close()
+                self.fail("unexpected window %r: %r" % (window["caption"], box_text(window)))
+        return launch.wait_exit(timeout=max(1.0, end - time.monotonic()))
 
     # -- Checks -----------------------------------------------------------
 
