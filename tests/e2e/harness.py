@@ -30,6 +30,31 @@ bytes the test wrote.
 Every wait has a timeout; a launcher that outlives its test is ended, and
 every Wine command writes to files, never to a pipe that a long-lived Wine
 process could inherit.
+
+Seen under Wine 8: a message box's text control returns the text with its
+trailing line feed; a process that showed a window takes about 2 s to end
+after its last window closed (Wine's, not the launcher's: a program that
+only shows a message box does the same).
+
+Writing a test:
+
+    class MyTests(LauncherTestCase):
+        def test_something(self):
+            app = self.make_app(ini=ini_text(main_class="com.example.App"))
+            self.make_jre(app.folder, "jre")             # JRE beside the launcher
+            result = self.run_app(app, args=["x"], boxes=1,
+                                  env={"FAKEJVM_FAIL": "nomain"})
+            self.assertErrorBox(result.boxes[0], "No main method ...\n")
+            self.assertEqual(result.exit_code, -1)
+
+or drive the windows yourself:
+
+            with self.launch(app) as launch:
+                window = launch.wait_window("SplashScreenWindow")
+                ... self.session.driver("key", window["hwnd"], "ESCAPE") ...
+                code = launch.wait_exit()
+
+Register a module in CMakeLists.txt with launcher_e2e_test(<name> <module>).
 """
 
 import json
@@ -492,6 +517,8 @@ class LauncherTestCase(unittest.TestCase):
     def setUpClass(cls):
         if LauncherTestCase.session is None:
             LauncherTestCase.session = Session()
+            # Whatever an interrupted earlier run left in the registry.
+            LauncherTestCase.session.clear_registry()
         cls.session = LauncherTestCase.session
 
     def setUp(self):
@@ -608,9 +635,16 @@ class LauncherTestCase(unittest.TestCase):
 
 
 def ini_text(class_path="app.jar", main_class="com.example.App", vm_params=None,
-             jre_path=None, minimum=None, maximum=None, preferred=None, extra=""):
+             jre_path=None, minimum=None, maximum=None, preferred=None, splash=None,
+             shadow=None, extra=""):
     """A configuration file's text; None leaves a key out."""
     lines = []
+    if splash is not None or shadow is not None:
+        lines.append("[Display]")
+        if splash is not None:
+            lines.append("Splash Screen=" + splash)
+        if shadow is not None:
+            lines.append("Splash Screen Shadow=" + shadow)
     if class_path is not None:
         lines += ["[Class Path]", "Class Path=" + class_path]
     lines.append("[Java Runtime Environment]")
