@@ -31,6 +31,29 @@ class ConfigurationErrors(LauncherTestCase):
             self.assertEqual(launch.wait_exit(), -1)
         self.assertEqual(Record(self.record_path).lines, [])
 
+    def test_every_way_of_closing_the_box_ends_the_run(self):
+        app = self.make_app(ini=ini_text(class_path=None))
+        ways = [
+            ("press", ["press", "{hwnd}", IDOK]),
+            ("click", ["click", "{hwnd}", IDOK]),
+            ("escape key", ["key", "{hwnd}", "ESCAPE"]),
+            ("return key", ["key", "{hwnd}", "RETURN"]),
+            ("close", ["close", "{hwnd}"]),
+        ]
+        for name, command in ways:
+            with self.subTest(name):
+                with self.launch(app) as launch:
+                    box = launch.wait_window()
+                    _, focus = self.session.driver("focus", box["hwnd"])
+                    self.assertEqual(focus["id"], IDOK)
+                    _, text = self.session.driver("text", box["hwnd"], TEXT_ID)
+                    self.assertEqual(text["text"], NO_CLASS_PATH)
+                    status, answer = self.session.driver(
+                        *[str(part).format(hwnd=box["hwnd"]) for part in command])
+                    self.assertEqual((status, answer), (0, {"ok": True}))
+                    self.assertTrue(launch.wait_gone(box))
+                    self.assertEqual(launch.wait_exit(), -1)
+
     def test_missing_required_keys(self):
         cases = [
             ("no INI file", None, NO_CLASS_PATH),
