@@ -396,6 +396,26 @@ class Launch:
             raise HarnessError("no exit code from uidriver run: %r" % self._answers())
         return code
 
+    def record(self):
+        """The test jvm.dll's record so far."""
+        return Record(self.record_path)
+
+    def wait_for_event(self, kind, timeout=30.0):
+        """Waits until the record holds an event of that kind."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if self.record().has(kind):
+                return True
+            if self.proc.poll() is not None:
+                return self.record().has(kind)
+            time.sleep(0.05)
+        return False
+
+    def release_main(self):
+        """Lets a main method held by hold_main return."""
+        with open(self.release_file, "wb") as f:
+            f.write(b"go\n")
+
     def output(self):
         """What the launcher (and the VM in it) wrote to its standard streams."""
         with open(self.err_path, "rb") as f:
@@ -554,10 +574,16 @@ class LauncherTestCase(unittest.TestCase):
     # -- Runs -------------------------------------------------------------
 
     def launch(self, app, args=(), tail=None, cwd=None, env=None, record=True,
-               timeout=DEFAULT_TIMEOUT, encoding="cp1252"):
+               hold_main=False, timeout=DEFAULT_TIMEOUT, encoding="cp1252"):
         """Starts the launcher; the caller drives it and waits for its end.
-        cwd is a Unix path, or a Windows one (C:\\...) to choose the drive."""
+        cwd is a Unix path, or a Windows one (C:\\...) to choose the drive.
+        With hold_main, the Java main method of the test jvm.dll waits until
+        the test calls release_main() on the launch (at most 30 s)."""
         env = dict(env or {})
+        release_file = None
+        if hold_main:
+            release_file = os.path.join(self.work, "release-%d" % len(self._launches))
+            env["FAKEJVM_MAIN_WAIT_FILE"] = windows_path(release_file)
         self.record_path = os.path.join(self.work, "record-%d.txt" % len(self._launches))
         if record:
             env.setdefault("FAKEJVM_RECORD", windows_path(self.record_path))
@@ -565,6 +591,8 @@ class LauncherTestCase(unittest.TestCase):
             tail = command_tail(args, encoding)
         launch = Launch(self.session, app.exe, tail=tail, cwd=cwd or app.folder, env=env,
                         timeout=timeout, work_dir=self.work, encoding=encoding)
+        launch.release_file = release_file
+        launch.record_path = self.record_path
         self._launches.append(launch)
         return launch
 
