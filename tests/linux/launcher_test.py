@@ -219,9 +219,8 @@ class InstalledRuntimeSelectionTest(LauncherTestCase):
                     self.assertEqual(code, 0, err)
 
     def test_symlinked_alias_is_not_a_second_runtime(self):
-        # Only the alias sorts before the real folder; were it listed, the
-        # decoy-free real folder would still win as the first of equals, so
-        # the alias points at a decoy to catch it.
+        # The alias names a newer runtime than the real folder: were links
+        # followed, it would be chosen and its decoy library would fail.
         self.runtime(os.path.join(self.jvm_root, "zz-real"), release="17.0.1")
         self.runtime(self.path("decoy"), real=False, release="17.0.2")
         os.symlink(self.path("decoy"), os.path.join(self.jvm_root, "aa-alias"))
