@@ -206,16 +206,8 @@ std::vector<PosixPlatform::Installed> PosixPlatform::ScanJvmRoot() const
     if (DIR* dir = opendir(jvmRoot_.c_str())) {
         while (dirent* entry = readdir(dir)) {
             const std::string name = entry->d_name;
-            if (name == "." || name == "..")
-                continue;
-            // Debian links other names to the same JDK
-            // (java-1.17.0-openjdk-amd64 -> java-17-openjdk-amd64): only the
-            // real folders count, so that each runtime is listed once.
-            struct stat info;
-            const std::string path = jvmRoot_ + "/" + name;
-            if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-                continue;
-            folders.push_back(name);
+            if (name != "." && name != "..")
+                folders.push_back(name);
         }
         closedir(dir);
     }
@@ -225,12 +217,21 @@ std::vector<PosixPlatform::Installed> PosixPlatform::ScanJvmRoot() const
 
     std::vector<Installed> installed;
     for (const std::string& folder : folders) {
-        const std::string home = jvmRoot_ + "/" + folder + "/";
+        // Links count: a JDK unpacked elsewhere may be linked in. Debian's
+        // aliases of one JDK (java-1.17.0-openjdk-amd64 ->
+        // java-17-openjdk-amd64) carry its release file and so its name,
+        // which is listed once below.
+        struct stat info;
+        const std::string path = jvmRoot_ + "/" + folder;
+        if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+            continue;
+        const std::string home = path + "/";
         std::string release;
         std::string version;
         if (!ReadFile(home + "release", release) || !ReleaseJavaVersion(release, version))
             continue;
-        // Names identify a runtime: the first folder of a version keeps it.
+        // Names identify a runtime: the first folder of a version keeps it,
+        // whether the others are aliases or other installations.
         const bool listed = std::any_of(installed.begin(), installed.end(),
                                         [&](const Installed& i) { return i.name == version; });
         if (!listed)

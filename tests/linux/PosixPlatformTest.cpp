@@ -182,16 +182,21 @@ TEST(PosixRuntimes, InstalledRuntimesUnderTheRoot)
     mkdir((r + "/jdk-c").c_str(), 0755);                    // no release file
     mkdir((r + "/jdk-d").c_str(), 0755);
     WriteText(r + "/jdk-d/release", "JAVA_VERSION=\"17.0.1\"\n");  // same version again
-    ASSERT_EQ(symlink("jdk-b", (r + "/java-11").c_str()), 0);      // an alias of jdk-b
+    ASSERT_EQ(symlink("jdk-b", (r + "/jdk-b-alias").c_str()), 0);  // jdk-b again
     WriteText(r + "/release", "JAVA_VERSION=\"9\"\n");           // a file, not a folder
+    TempDir elsewhere;                                              // linked in from outside
+    WriteText(elsewhere.Path() + "/release", "JAVA_VERSION=\"21\"\n");
+    ASSERT_EQ(symlink(elsewhere.Path().c_str(), (r + "/jdk-e").c_str()), 0);
 
     PosixPlatform platform = MakePlatform(r);
-    EXPECT_EQ(platform.InstalledJreNames(), (StringList{"17.0.1", "11.0.2"}));
+    EXPECT_EQ(platform.InstalledJreNames(), (StringList{"17.0.1", "11.0.2", "21"}));
     std::string home;
     ASSERT_TRUE(platform.InstalledJreHome("11.0.2", home));
     EXPECT_EQ(home, r + "/jdk-b/");
     ASSERT_TRUE(platform.InstalledJreHome("17.0.1", home));
     EXPECT_EQ(home, r + "/jdk-a/");
+    ASSERT_TRUE(platform.InstalledJreHome("21", home));
+    EXPECT_EQ(home, r + "/jdk-e/");
     EXPECT_FALSE(platform.InstalledJreHome("9", home));
 
     PosixPlatform empty = MakePlatform(r + "/missing");
