@@ -9,7 +9,7 @@ need=(cmake ninja-build g++ make
       wine wine32:i386 wine64
       xvfb xdotool imagemagick
       openjdk-17-jdk-headless googletest
-      locales file hyperfine time)
+      locales file hyperfine time python3)
 
 missing=()
 for p in "${need[@]}"; do
