@@ -168,6 +168,26 @@ class RuntimeSourcesTest(LauncherTestCase):
         for name in ("configured", "empty"):
             shutil.rmtree(self.path(name), ignore_errors=True)
 
+    def test_vm_library_locations_in_order(self):
+        real = os.path.join(JDK_HOME, "lib", "server", "libjvm.so")
+        cases = [
+            ("lib/server before lib/client", ["lib/server/libjvm.so"], ["lib/client/libjvm.so"]),
+            ("lib/client before the Java 8 layout", ["lib/client/libjvm.so"],
+             ["jre/lib/amd64/server/libjvm.so"]),
+            ("the Java 8 layout of a JDK", ["jre/lib/amd64/server/libjvm.so"], []),
+        ]
+        for what, working, decoys in cases:
+            with self.subTest(what):
+                home = self.path("home-%d" % len(os.listdir(self.dir)))
+                for relative in working + decoys:
+                    os.makedirs(os.path.dirname(os.path.join(home, relative)), exist_ok=True)
+                for relative in working:
+                    os.symlink(real, os.path.join(home, relative))
+                for relative in decoys:
+                    open(os.path.join(home, relative), "wb").close()
+                self.configure(jre_path=home)
+                self.assert_launched(self.launch(), [])
+
     def test_no_runtime_anywhere(self):
         cases = [("", "", "latest version"), ("1.8", "", "minimum version 1.8"),
                  ("1.6", "1.6", "version between 1.6 and 1.6")]
