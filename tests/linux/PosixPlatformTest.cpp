@@ -142,11 +142,16 @@ TEST(PosixIni, WriteCreatesAMissingFileAndFollowsLinks)
     EXPECT_EQ(ReadText(ini), "[Java Runtime Environment]\nJRE Path=/k/\n");
 }
 
-TEST(PosixIni, WriteFailsWithoutTouchingAFolderItCannotWrite)
+TEST(PosixIni, WriteFailsWithoutTouchingAnything)
 {
+    TempDir dir;
     PosixPlatform platform = MakePlatform();
-    EXPECT_FALSE(platform.WriteProfileString("S", "k", "v", "/nonexistent/dir/app.ini"));
-    EXPECT_FALSE(platform.WriteProfileString("S", "k", "a\nb", "/tmp/never-written.ini"));
+    EXPECT_FALSE(platform.WriteProfileString("S", "k", "v", dir.Path() + "/missing/app.ini"));
+    const std::string ini = dir.Path() + "/app.ini";
+    EXPECT_FALSE(platform.WriteProfileString("S", "k", "a\nb", ini));
+    EXPECT_FALSE(platform.FileExists(ini));
+    // Nothing left behind in the folder either.
+    EXPECT_EQ(std::system(("test -z \"$(ls -A '" + dir.Path() + "')\"").c_str()), 0);
 }
 
 TEST(PosixRuntimes, ReleaseFileVersion)
