@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -41,48 +42,33 @@ std::string BuiltDll(const std::string& relative)
     return path;
 }
 
-// A scratch folder that stands for a JRE home.
+// A scratch folder that stands for a JRE home. A loaded VM library is
+// never unloaded, so the folder can only go at the next run's start.
 class DllLoad : public ::testing::Test {
 protected:
     void SetUp() override
     {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        root_ = std::string(temp) + "fakejvm-" + std::to_string(GetCurrentProcessId()) + "-" +
+        root_ = std::string(temp) + "fakejvm-tests\\" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        CreateDirectoryA(root_.c_str(), nullptr);
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+        std::filesystem::create_directories(root_);
     }
-    void TearDown() override
-    {
-        SetDllDirectoryA(nullptr);
-        for (auto it = files_.rbegin(); it != files_.rend(); ++it)
-            DeleteFileA(it->c_str());
-        for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
-            RemoveDirectoryA(it->c_str());
-        RemoveDirectoryA(root_.c_str());
-    }
+    void TearDown() override { SetDllDirectoryA(nullptr); }
 
     // Copies a built file to root\relative, making the folders on the way.
     std::string Place(const std::string& built, const std::string& relative)
     {
-        std::string folder = root_;
-        std::string::size_type start = 0, slash;
-        while ((slash = relative.find('\\', start)) != std::string::npos) {
-            folder = root_ + relative.substr(0, slash + 1);
-            if (CreateDirectoryA(folder.c_str(), nullptr))
-                folders_.push_back(folder);
-            start = slash + 1;
-        }
         const std::string target = root_ + relative;
+        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
         EXPECT_TRUE(CopyFileA(BuiltDll(built).c_str(), target.c_str(), FALSE))
             << built << " -> " << target << ": " << GetLastError();
-        files_.push_back(target);
         return target;
     }
 
     std::string root_;
-    std::vector<std::string> files_;
-    std::vector<std::string> folders_;
 };
 
 TEST_F(DllLoad, LibrariesWithoutAnExportAreRefused)
@@ -152,7 +138,6 @@ TEST_F(DllLoad, ARunThroughTheDllIsRecorded)
 {
     const std::string jvm = Place("jvm.dll", "home\\bin\\client\\jvm.dll");
     const std::string record = root_ + "record.txt";
-    files_.push_back(record);
     ASSERT_EQ(_putenv(("FAKEJVM_RECORD=" + record).c_str()), 0);
     ASSERT_EQ(_putenv("FAKEJVM_FAIL=throw"), 0);
 
