@@ -439,6 +439,45 @@ TEST_F(WholeRun, ExitCodeAndTeardownForEachOutcome)
     }
 }
 
+TEST_F(WholeRun, ConfiguredParametersFollowTheClassPathAsOptions)
+{
+    struct Case {
+        const char* parameters;
+        std::vector<std::string> options;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"", {"vm option -Djava.class.path=viewer.jar"}, 0},
+        {"-Xmx64m \"-Dtitle=My Viewer\"",
+         {"vm option -Djava.class.path=viewer.jar", "vm option -Xmx64m",
+          "vm option -Dtitle=My Viewer"},
+         0},
+        // A misspelt option fails the creation; nothing is retried without it.
+        {"-Xbogusgc -Xmx64m",
+         {"vm option -Djava.class.path=viewer.jar", "vm option -Xbogusgc", "vm option -Xmx64m"},
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.parameters);
+        platform = FakePlatform();
+        Configure("", false);
+        platform.SetIni("Java Runtime Environment", "Virtual Machine Parameters", c.parameters);
+        EXPECT_EQ(RunLauncher(platform), c.exitCode);
+        EXPECT_EQ(Events("vm create"),
+                  std::vector<std::string>{"vm create version=0x00010002 ignoreUnrecognized=0 nOptions=" +
+                                           std::to_string(c.options.size())});
+        EXPECT_EQ(Events("vm option"), c.options);
+        if (c.exitCode == 0) {
+            EXPECT_TRUE(platform.messages.empty());
+        } else {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].text, "JNI exception: failed to create the Java VM.\n");
+            EXPECT_EQ(platform.messages[0].owner, nullptr);
+            EXPECT_TRUE(Events("vm destroy").empty());
+        }
+    }
+}
+
 TEST_F(WholeRun, TheCommandLineReachesMainWithTheSplashSwitch)
 {
     Configure("", false);
