@@ -76,9 +76,9 @@ protected:
         fakejvm::Reset();
     }
 
-    // A launcher whose VM library is loaded and VM created, with the main
-    // class and arguments as the configuration would give them.
-    void StartVm(Launcher& launcher, const std::string& failure,
+    // A launcher ready to run, with the main class and arguments as the
+    // configuration would give them.
+    void PrepareRun(Launcher& launcher, const std::string& failure,
                  const StringList& arguments = {"first", "second", "third"})
     {
         fakejvm::Reset(Failing(failure));
@@ -88,8 +88,6 @@ protected:
         launcher.vmOptions = {"-Djava.class.path=viewer.jar"};
         launcher.mainClass = "com/example/App";
         launcher.arguments = arguments;
-        ASSERT_TRUE(LoadVmLibrary(launcher));
-        ASSERT_TRUE(CreateVm(launcher));
     }
 
     FakePlatform platform;
@@ -247,43 +245,43 @@ TEST_F(VmHost, EachFailureOfTheMainCallEndsAsItShould)
         const char* failure;
         const char* message;  // "" for no message box
         int describes;
-        bool pendingAfter;     // an exception still pending when it returns
+        bool pendingAfter;    // an exception still pending when it returns
         bool calledMain;
-        bool result;
+        int exitCode;
     };
     const Case cases[] = {
-        {"", "", 0, false, true, true},
+        {"", "", 0, false, true, 0},
         // The class name's string cannot be made: its exception stays pending.
-        {"stringclass", "Failed to load Main Class: com/example/App.\n", 0, true, false, false},
-        {"stringinit", "Failed to load Main Class: com/example/App.\n", 0, true, false, false},
-        {"newbytearray", "Failed to load Main Class: com/example/App.\n", 0, true, false, false},
-        {"newobject", "Failed to load Main Class: com/example/App.\n", 0, true, false, false},
+        {"stringclass", "Failed to load Main Class: com/example/App.\n", 0, true, false, -1},
+        {"stringinit", "Failed to load Main Class: com/example/App.\n", 0, true, false, -1},
+        {"newbytearray", "Failed to load Main Class: com/example/App.\n", 0, true, false, -1},
+        {"newobject", "Failed to load Main Class: com/example/App.\n", 0, true, false, -1},
         {"newobject_exception", "Failed to load Main Class: com/example/App.\n", 0, true, false,
-         false},
-        {"utfchars", "", 1, false, false, false},
-        {"findclass", "Could not find the main class com/example/App.\n", 1, false, false, false},
-        {"nomain_exception", "", 1, false, false, false},
-        {"nomain", "No main method found in specified class.\n", 0, false, false, false},
+         -1},
+        {"utfchars", "", 1, false, false, -1},
+        {"findclass", "Could not find the main class com/example/App.\n", 1, false, false, -1},
+        {"nomain_exception", "", 1, false, false, -1},
+        {"nomain", "No main method found in specified class.\n", 0, false, false, -1},
         // The argument array, and each step of an argument's string.
-        {"newobjectarray", "", 1, false, false, false},
-        {"stringclass:2", "", 1, false, false, false},
-        {"stringclass:4", "", 1, false, false, false},
-        {"stringinit:3", "", 1, false, false, false},
-        {"newbytearray:2", "", 1, false, false, false},
-        {"newobject_exception:4", "", 1, false, false, false},
-        {"argstring:1", "", 1, false, false, false},
-        {"argstring:3", "", 1, false, false, false},
+        {"newobjectarray", "", 1, false, false, -1},
+        {"stringclass:2", "", 1, false, false, -1},
+        {"stringclass:4", "", 1, false, false, -1},
+        {"stringinit:3", "", 1, false, false, -1},
+        {"newbytearray:2", "", 1, false, false, -1},
+        {"newobject_exception:4", "", 1, false, false, -1},
+        {"argstring:1", "", 1, false, false, -1},
+        {"argstring:3", "", 1, false, false, -1},
         // An exception out of main does not change the result.
-        {"throw", "", 1, false, true, true},
-        {"detach", "", 0, false, true, false},
+        {"throw", "", 1, false, true, 0},
+        {"detach", "", 0, false, true, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failure);
         FakePlatform platform;
         {
             Launcher launcher(platform);
-            StartVm(launcher, c.failure);
-            EXPECT_EQ(InvokeMainClass(launcher), c.result);
+            PrepareRun(launcher, c.failure);
+            EXPECT_EQ(launcher.Run(), c.exitCode);
 
             if (*c.message) {
                 ASSERT_EQ(platform.messages.size(), 1u);
@@ -315,8 +313,8 @@ TEST_F(VmHost, EachFailureOfTheMainCallEndsAsItShould)
 TEST_F(VmHost, MainIsLookedUpAndCalledOnTheConfiguredClass)
 {
     Launcher launcher(platform);
-    StartVm(launcher, "", {});
-    ASSERT_TRUE(InvokeMainClass(launcher));
+    PrepareRun(launcher, "", {});
+    ASSERT_EQ(launcher.Run(), 0);
     const std::vector<std::string> expected = {
         "findclass java/lang/String",
         "method <init> ([B)V",
@@ -351,8 +349,8 @@ TEST_F(VmHost, ArgumentsArriveAsTheirBytes)
         fakejvm::Reset();
         FakePlatform platform;
         Launcher launcher(platform);
-        StartVm(launcher, "", c.arguments);
-        ASSERT_TRUE(InvokeMainClass(launcher));
+        PrepareRun(launcher, "", c.arguments);
+        ASSERT_EQ(launcher.Run(), 0);
         EXPECT_EQ(EventsStartingWith("arg"), c.expected);
         EXPECT_EQ(fakejvm::CurrentCounts().leaked, 0);
     }
