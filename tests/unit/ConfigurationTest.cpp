@@ -116,8 +116,9 @@ TEST(GetIniPath, ReplacesWhatFollowsTheLastDotOfTheWholePath)
         Launcher launcher(platform);
         std::string ini;
         EXPECT_EQ(GetIniPath(launcher, ini), c.ok) << c.module;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(ini, c.ini);
+        }
         EXPECT_TRUE(platform.messages.empty());  // no dot: no message of its own
     }
 }
