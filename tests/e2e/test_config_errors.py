@@ -93,8 +93,8 @@ class ConfigurationErrors(LauncherTestCase):
             box = launch.wait_window()
             self.assertEqual(box_text(box), NO_CLASS_PATH)
             launch.press(box)
-            status = launch.proc.wait(timeout=60)
-            self.assertEqual(status, 255)
+            self.assertEqual(launch.wait_exit(), -1)
+            self.assertEqual(launch.proc.returncode, 255)
 
     def test_configuration_file_named_after_the_last_dot(self):
         # The last dot of the whole path counts, also one in a folder name.
