@@ -1,0 +1,145 @@
+"""The JRE-not-found dialog of a real run with no JRE anywhere: its controls
+as the template makes them, its message, its place, the ways it is
+dismissed, and the shell folder browser behind Browse."""
+
+import os
+
+from harness import LauncherTestCase, child, ini_text, windows_path, IDOK, IDCANCEL
+from ui_support import DIALOG_CLASS, DIALOG_TITLE, SPLASH_CLASS, Screenshot, write_bitmap
+
+WS_CHILD = 0x40000000
+WS_VISIBLE = 0x10000000
+WS_BORDER = 0x00800000
+WS_TABSTOP = 0x00010000
+WS_GROUP = 0x00020000
+WS_DISABLED = 0x08000000
+BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_GROUPBOX = 0x0, 0x1, 0x7
+ES_READONLY, ES_AUTOHSCROLL = 0x0800, 0x0080
+SS_LEFT, SS_ICON, SS_NOTIFY = 0x0, 0x3, 0x0100
+
+LINK = "https://java.com/download"
+HINT = "If you have a JRE installed you can browse for it bellow:"
+MESSAGE_HEAD = ("The Java Runtime Environment (JRE) was not found. "
+                "Please download and install a JRE (")
+# id, class, text, style without WS_CHILD | WS_VISIBLE
+CONTROLS = [
+    (IDOK, "Button", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON | WS_DISABLED),
+    (IDCANCEL, "Button", "Cancel", WS_TABSTOP | BS_PUSHBUTTON),
+    (201, "Edit", "", WS_BORDER | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL),
+    (202, "Button", "Browse...", WS_TABSTOP | BS_PUSHBUTTON),
+    (204, "Static", "", SS_ICON),
+    (205, "Static", LINK, WS_GROUP | SS_LEFT | SS_NOTIFY),  # SS_NOTIFY from the link
+    (206, "Static", HINT, WS_GROUP | SS_LEFT),
+]
+
+
+def bits(value):
+    return int(value, 16) if isinstance(value, str) else value
+
+
+def centre(rect):
+    return ((rect["left"] + rect["right"]) // 2, (rect["top"] + rect["bottom"]) // 2)
+
+
+class JreNotFoundDialog(LauncherTestCase):
+
+    def app_without_jre(self, folder="app", splash=False):
+        extra = ""
+        if splash:
+            image = os.path.join(self.work, "splash.bmp")
+            write_bitmap(image, 400, 300)
+            extra = "[Display]\r\nSplash Screen=%s\r\n" % windows_path(image)
+        self.assertTrue(self.session.registry_is_clear())
+        return self.make_app(ini=ini_text(minimum="1.6") + extra, folder=folder)
+
+    def open_dialog(self, app):
+        launch = self.launch(app)
+        return launch, launch.wait_window(DIALOG_CLASS, title=DIALOG_TITLE)
+
+    def assertOnlyDialog(self, launch):
+        """No error box came up beside the dialog."""
+        for window in launch.windows():
+            self.assertEqual(window["caption"], DIALOG_TITLE, "unexpected %r" % window)
+
+    def test_controls_message_and_place(self):
+        app = self.app_without_jre()
+        with self.open_dialog(app)[0] as launch:
+            dialog = launch.wait_window(DIALOG_CLASS, title=DIALOG_TITLE)
+            Screenshot(self.session, "dialog")
+            for control_id, cls, text, style in CONTROLS:
+                with self.subTest(control=control_id):
+                    c = child(dialog, control_id)
+                    self.assertIsNotNone(c)
+                    self.assertEqual(c["class"].lower(), cls.lower())
+                    self.assertEqual(c["text"], text)
+                    # An edit control in a 3D dialog trades WS_BORDER for a
+                    # client edge; the template's bits are checked in-process.
+                    ignored = WS_CHILD | WS_VISIBLE | (WS_BORDER if control_id == 201 else 0)
+                    self.assertEqual(bits(c["style"]) & ~ignored, style & ~ignored)
+            message = child(dialog, 203)["text"]
+            self.assertTrue(message.startswith(MESSAGE_HEAD), message)
+            self.assertTrue(message.endswith(") from:"), message)
+            self.assertIn("1.6", message)
+            self.assertFalse(child(dialog, IDOK)["enabled"])
+            self.assertEqual(int(dialog["owner"], 16), 0)
+            # No owner: centred on the work area, the whole 1024 x 768 screen
+            # under Xvfb.
+            rect = dialog["rect"]
+            width, height = rect["right"] - rect["left"], rect["bottom"] - rect["top"]
+            self.assertEqual(rect["left"], 1024 // 2 - width // 2)
+            self.assertEqual(rect["top"], 768 // 2 - height // 2)
+            self.assertOnlyDialog(launch)
+            launch.press(dialog, IDCANCEL)
+            self.assertEqual(launch.wait_exit(), -1)
+
+    def test_owned_by_the_splash_and_centred_on_it(self):
+        app = self.app_without_jre(splash=True)
+        with self.open_dialog(app)[0] as launch:
+            dialog = launch.wait_window(DIALOG_CLASS, title=DIALOG_TITLE)
+            splash = launch.wait_window(SPLASH_CLASS)
+            Screenshot(self.session, "dialog-over-splash")
+            self.assertEqual(int(dialog["owner"], 16), int(splash["hwnd"], 16))
+            dx, dy = centre(dialog["rect"])
+            sx, sy = centre(splash["rect"])
+            self.assertLessEqual(abs(dx - sx), 1)
+            self.assertLessEqual(abs(dy - sy), 1)
+            launch.press(dialog, IDCANCEL)
+            self.assertEqual(launch.wait_exit(), -1)
+            self.assertTrue(launch.wait_gone(splash))
+
+    def test_cancel_escape_and_close_end_the_run(self):
+        endings = [
+            ("Cancel", lambda launch, d: launch.press(d, IDCANCEL)),
+            ("Escape", lambda launch, d: self.session.driver("key", d["hwnd"], "ESCAPE")),
+            ("close box", lambda launch, d: self.session.driver("close", d["hwnd"])),
+        ]
+        for name, end in endings:
+            with self.subTest(name):
+                app = self.app_without_jre(folder=name.replace(" ", "-"))
+                before = app.read_ini()
+                launch, dialog = self.open_dialog(app)
+                with launch:
+                    end(launch, dialog)
+                    self.assertTrue(launch.wait_gone(dialog))
+                    self.assertEqual(launch.wait_exit(), -1)
+                self.assertEqual(app.read_ini(), before)
+
+    def test_browse_opens_the_shell_folder_browser(self):
+        # Wine captions the browser "Browse for Folder" and shows the
+        # requested title as a text inside it.
+        app = self.app_without_jre()
+        before = app.read_ini()
+        launch, dialog = self.open_dialog(app)
+        with launch:
+            launch.press(dialog, 202)
+            browser = launch.wait_window(DIALOG_CLASS, title="Browse for Folder")
+            self.assertEqual(int(browser["owner"], 16), int(dialog["hwnd"], 16))
+            self.assertIn("Browse for JRE folder", [c["text"] for c in browser["children"]])
+            launch.press(browser, IDCANCEL)
+            self.assertTrue(launch.wait_gone(browser))
+            _, answer = self.session.driver("describe", dialog["hwnd"])
+            self.assertEqual(child(answer, 201)["text"], "")
+            self.assertFalse(child(answer, IDOK)["enabled"])
+            launch.press(dialog, IDCANCEL)
+            self.assertEqual(launch.wait_exit(), -1)
+        self.assertEqual(app.read_ini(), before)
