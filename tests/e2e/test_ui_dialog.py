@@ -17,7 +17,7 @@ BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_GROUPBOX = 0x0, 0x1, 0x7
 ES_READONLY, ES_AUTOHSCROLL = 0x0800, 0x0080
 SS_LEFT, SS_ICON, SS_NOTIFY = 0x0, 0x3, 0x0100
 
-LINK = "https://java.com/download"
+LINK = "https://www.java.com/en/download/manual.jsp"
 HINT = "If you have a JRE installed you can browse for it bellow:"
 MESSAGE_HEAD = ("The Java Runtime Environment (JRE) was not found. "
                 "Please download and install a JRE (")

@@ -19,7 +19,7 @@
 namespace {
 
 const char* const kCaption = "JRE Not Found";
-const char* const kTarget = "https://java.com/download";
+const char* const kTarget = "https://www.java.com/en/download/manual.jsp";
 
 std::vector<std::string> opened;
 bool openSucceeds = true;

@@ -85,7 +85,7 @@ TEST_F(JreNotFoundDialogTest, ControlsAreThoseOfTheTemplate)
         {IDC_BROWSE, "Button", "Browse...", WS_TABSTOP | BS_PUSHBUTTON},
         {IDC_MESSAGE, "Static", kMessage, WS_GROUP | SS_LEFT},
         // The link gets SS_NOTIFY when it is attached.
-        {IDC_DOWNLOAD_LINK, "Static", "https://java.com/download", WS_GROUP | SS_LEFT | SS_NOTIFY},
+        {IDC_DOWNLOAD_LINK, "Static", "https://www.java.com/en/download/manual.jsp", WS_GROUP | SS_LEFT | SS_NOTIFY},
         {IDC_ERROR_ICON, "Static", "", SS_ICON},
         {IDC_BROWSE_HINT, "Static", "If you have a JRE installed you can browse for it bellow:",
          WS_GROUP | SS_LEFT},
@@ -222,7 +222,7 @@ TEST_F(JreNotFoundDialogTest, TemplateInTheResources)
         {202, "#128", "Browse...", 157, 89, 50, 14, base_ | WS_TABSTOP | BS_PUSHBUTTON},
         {0xFFFFFFFF, "#128", "Missing JRE", 8, 11, 203, 103, base_ | BS_GROUPBOX},
         {203, "#130", "", 44, 24, 147, 25, base_ | WS_GROUP | SS_LEFT},
-        {205, "#130", "https://java.com/download", 44, 55, 75, 8, base_ | WS_GROUP | SS_LEFT},
+        {205, "#130", "https://www.java.com/en/download/manual.jsp", 44, 55, 75, 8, base_ | WS_GROUP | SS_LEFT},
         {204, "#130", "", 16, 26, 21, 20, base_ | SS_ICON},
         {206, "#130", "If you have a JRE installed you can browse for it bellow:", 12, 73, 195,
          8, base_ | WS_GROUP | SS_LEFT},
