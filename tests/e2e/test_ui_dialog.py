@@ -3,8 +3,10 @@ as the template makes them, its message, its place, the ways it is
 dismissed, and the shell folder browser behind Browse."""
 
 import os
+import shutil
+import time
 
-from harness import LauncherTestCase, child, ini_text, windows_path, IDOK, IDCANCEL
+from harness import LauncherTestCase, Record, make_jre, child, ini_text, windows_path, IDOK, IDCANCEL
 from ui_support import DIALOG_CLASS, DIALOG_TITLE, SPLASH_CLASS, Screenshot, write_bitmap
 
 WS_CHILD = 0x40000000
@@ -41,7 +43,7 @@ def centre(rect):
     return ((rect["left"] + rect["right"]) // 2, (rect["top"] + rect["bottom"]) // 2)
 
 
-class JreNotFoundDialog(LauncherTestCase):
+class DialogTestCase(LauncherTestCase):
 
     def app_without_jre(self, folder="app", splash=False):
         extra = ""
@@ -60,6 +62,9 @@ class JreNotFoundDialog(LauncherTestCase):
         """No error box came up beside the dialog."""
         for window in launch.windows():
             self.assertEqual(window["caption"], DIALOG_TITLE, "unexpected %r" % window)
+
+
+class JreNotFoundDialog(DialogTestCase):
 
     def test_controls_message_and_place(self):
         app = self.app_without_jre()
@@ -143,3 +148,78 @@ class JreNotFoundDialog(LauncherTestCase):
             launch.press(dialog, IDCANCEL)
             self.assertEqual(launch.wait_exit(), -1)
         self.assertEqual(app.read_ini(), before)
+
+
+class BrowseAndOk(DialogTestCase):
+    """A folder chosen in the real folder browser: selected there through the
+    browser's own set-selection message (selectfolder.exe), then its OK."""
+
+    def on_drive_c(self, *parts):
+        """A folder on the prefix's drive C:, removed after the test: the
+        browser's tree reaches it through My Computer in a few levels.
+        Returns its Unix path and the tree items below the drive."""
+        base = os.path.join(self.session.env["WINEPREFIX"], "drive_c", "launcher-e2e",
+                            os.path.basename(self.work))
+        self.addCleanup(shutil.rmtree, base, True)
+        path = os.path.join(base, *parts)
+        os.makedirs(path, exist_ok=True)
+        names = ["launcher-e2e", os.path.basename(self.work)] + list(parts)
+        return path, names
+
+    @staticmethod
+    def shown(names):
+        return "C:\\" + "\\".join(names)
+
+    def choose(self, launch, dialog, folder, expect_ok):
+        """Browses to the folder; returns the dialog's description once the
+        path box shows it and OK has the expected state (the dialog probes
+        the folder after the browser has closed)."""
+        launch.press(dialog, 202)
+        browser = launch.wait_window(DIALOG_CLASS, title="Browse for Folder")
+        status, out, err = self.session.wine(
+            [os.environ["SELECTFOLDER_EXE"], browser["hwnd"], "*My Computer", "*(C:)"] + folder)
+        self.assertEqual(status, 0, (out, err))
+        launch.press(browser, IDOK)
+        self.assertTrue(launch.wait_gone(browser))
+        end = time.monotonic() + 30
+        while True:
+            _, answer = self.session.driver("describe", dialog["hwnd"])
+            settled = (child(answer, 201)["text"] == self.shown(folder) and
+                       child(answer, IDOK)["enabled"] == expect_ok)
+            if settled or time.monotonic() > end:
+                return answer
+            time.sleep(0.2)
+
+    def test_ok_uses_and_remembers_the_chosen_folder(self):
+        ini = (ini_text(minimum="1.6") +
+               "; kept as it is\r\n[Other]\r\nKey=Value\r\n")
+        app = self.make_app(ini=ini)
+        self.assertTrue(self.session.registry_is_clear())
+        _, empty_names = self.on_drive_c("empty")
+        chosen_unix, chosen_names = self.on_drive_c("chosen")
+        empty, chosen = self.shown(empty_names), self.shown(chosen_names)
+        make_jre(self.session, chosen_unix)
+        launch, dialog = self.open_dialog(app)
+        with launch:
+            answer = self.choose(launch, dialog, empty_names, expect_ok=False)
+            self.assertEqual(child(answer, 201)["text"], empty)
+            self.assertFalse(child(answer, IDOK)["enabled"])
+
+            answer = self.choose(launch, dialog, chosen_names, expect_ok=True)
+            # The box shows the folder as chosen, without the backslash the
+            # stored path gets.
+            self.assertEqual(child(answer, 201)["text"], chosen)
+            self.assertTrue(child(answer, IDOK)["enabled"])
+            launch.press(dialog, IDOK)
+            self.assertEqual(launch.wait_exit(), 0)
+        self.assertTrue(Record(self.record_path).has("main"), "the chosen VM did not run main")
+
+        stored = ("JRE Path=%s\\" % chosen).encode("cp1252")
+        lines = app.read_ini().split(b"\r\n")
+        self.assertIn(stored, lines)
+        # In its section, and every other line as it was.
+        section = lines.index(b"[Java Runtime Environment]")
+        following = [i for i, line in enumerate(lines) if line.startswith(b"[") and i > section]
+        self.assertTrue(section < lines.index(stored) < (following[0] if following else len(lines)))
+        lines.remove(stored)
+        self.assertEqual([l for l in lines if l], [l for l in ini.encode().split(b"\r\n") if l])
