@@ -425,3 +425,25 @@ TEST_F(JreNotFoundDialogTest, BrowseOpensTheShellFolderBrowser)
 }
 
 }  // namespace
+
+namespace {
+
+// Run by the ui_win_tests_cp932 entry, under the Japanese code page: a
+// folder whose name ends in a double-byte character with a backslash as its
+// second byte still gets its separator, since that byte is no separator.
+TEST_F(JreNotFoundDialogTest, DoubleByteNameEndingInABackslashByte)
+{
+    ASSERT_EQ(GetACP(), 932u) << "this case needs the Japanese code page (LANG=ja_JP.UTF-8)";
+    const std::string folder = "C:\\Java\\\x95\x5c";  // the last character is one kanji
+    answers = {{true, folder}};
+    JreNotFoundDialog dialog(kMessage, platform, ScriptedPicker, NoOpen);
+    RunModal(
+        kCaption, [&] { return dialog.ShowModal(nullptr); },
+        [&](HWND window) {
+            Browse(window);
+            EXPECT_EQ(WindowText(GetDlgItem(window, IDC_JRE_PATH)), folder);
+        });
+    EXPECT_EQ(dialog.GetJreFolder(), folder + "\\");
+}
+
+}  // namespace
