@@ -35,29 +35,20 @@ bool LoadVmLibrary(Launcher& launcher)
     std::string error;
     void* library = platform.OpenLibrary(launcher.jvmPath, error);
     if (!library) {
-        ShowMessage(platform, launcher.messageOwner,
-                    FormatMessageText(Messages::kVmLibraryLoad, {launcher.jvmPath, error}),
-                    kErrorBoxStyle);
+        ReportErrorCode(platform, launcher.messageOwner, Messages::kVmLibraryLoad,
+                        launcher.jvmPath, error);
         return false;
     }
 
+    // Both entries must be there; the message names the first for either.
     void* create = platform.FindSymbol(library, "JNI_CreateJavaVM", error);
     launcher.createJavaVm = reinterpret_cast<CreateJavaVmFunction>(create);
-    if (!create) {
-        ShowMessage(platform, launcher.messageOwner,
-                    FormatMessageText(Messages::kWindowsException,
-                                      {Messages::kNoCreateJavaVm, error}),
-                    kErrorBoxStyle);
-        return false;
-    }
-
-    void* defaults = platform.FindSymbol(library, "JNI_GetDefaultJavaVMInitArgs", error);
+    void* defaults = create ? platform.FindSymbol(library, "JNI_GetDefaultJavaVMInitArgs", error)
+                            : nullptr;
     launcher.getDefaultJavaVmInitArgs = reinterpret_cast<GetDefaultJavaVmInitArgsFunction>(defaults);
-    if (!defaults) {
-        ShowMessage(platform, launcher.messageOwner,
-                    FormatMessageText(Messages::kWindowsException,
-                                      {Messages::kNoCreateJavaVm, error}),
-                    kErrorBoxStyle);
+    if (!create || !defaults) {
+        ReportErrorCode(platform, launcher.messageOwner, Messages::kWindowsException,
+                        Messages::kNoCreateJavaVm, error);
         return false;
     }
     return true;

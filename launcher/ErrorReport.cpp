@@ -38,6 +38,11 @@ void ReportErrorText(Platform& platform, WindowHandle owner, const char* format,
 void ReportErrorCode(Platform& platform, WindowHandle owner, const char* format,
                      const std::string& text, long code)
 {
-    ShowMessage(platform, owner, FormatMessageText(format, {text, std::to_string(code)}),
-                kErrorBoxStyle);
+    ReportErrorCode(platform, owner, format, text, std::to_string(code));
+}
+
+void ReportErrorCode(Platform& platform, WindowHandle owner, const char* format,
+                     const std::string& text, const std::string& code)
+{
+    ShowMessage(platform, owner, FormatMessageText(format, {text, code}), kErrorBoxStyle);
 }

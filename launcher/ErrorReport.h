@@ -18,3 +18,7 @@ void ReportErrorText(Platform& platform, WindowHandle owner, const char* format,
                      const std::string& text);
 void ReportErrorCode(Platform& platform, WindowHandle owner, const char* format,
                      const std::string& text, long code);
+// The same with the code as the platform words it (a number on Windows, the
+// loader's own text elsewhere).
+void ReportErrorCode(Platform& platform, WindowHandle owner, const char* format,
+                     const std::string& text, const std::string& code);

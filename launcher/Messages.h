@@ -25,5 +25,7 @@ constexpr const char* kNoMainMethod = "No main method found in specified class.\
 constexpr const char* kJreNotFound =
     "The Java Runtime Environment (JRE) was not found. "
     "Please download and install a JRE (%s) from:";
+// Where the JRE-not-found message sends the user.
+constexpr const char* kJreDownloadAddress = "https://www.java.com/en/download/manual.jsp";
 
 }  // namespace Messages

@@ -9,7 +9,7 @@ need=(cmake ninja-build g++ make
       wine wine32:i386 wine64
       xvfb xdotool imagemagick
       openjdk-17-jdk-headless googletest
-      locales file hyperfine time)
+      locales file binutils python3 hyperfine time)
 
 missing=()
 for p in "${need[@]}"; do

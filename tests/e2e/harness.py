@@ -30,6 +30,31 @@ bytes the test wrote.
 Every wait has a timeout; a launcher that outlives its test is ended, and
 every Wine command writes to files, never to a pipe that a long-lived Wine
 process could inherit.
+
+Seen under Wine 8: a message box's text control returns the text with its
+trailing line feed; a process that showed a window takes about 2 s to end
+after its last window closed (Wine's, not the launcher's: a program that
+only shows a message box does the same).
+
+Writing a test:
+
+    class MyTests(LauncherTestCase):
+        def test_something(self):
+            app = self.make_app(ini=ini_text(main_class="com.example.App"))
+            self.make_jre(app.folder, "jre")             # JRE beside the launcher
+            result = self.run_app(app, args=["x"], boxes=1,
+                                  env={"FAKEJVM_FAIL": "nomain"})
+            self.assertErrorBox(result.boxes[0], "No main method ...\n")
+            self.assertEqual(result.exit_code, -1)
+
+or drive the windows yourself:
+
+            with self.launch(app) as launch:
+                window = launch.wait_window("SplashScreenWindow")
+                ... self.session.driver("key", window["hwnd"], "ESCAPE") ...
+                code = launch.wait_exit()
+
+Register a module in CMakeLists.txt with launcher_e2e_test(<name> <module>).
 """
 
 import json
@@ -57,6 +82,11 @@ DEFAULT_TIMEOUT = 60.0
 def windows_path(path):
     """The Windows form of a Unix path: the Unix root is drive Z:."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def is_windows_path(path):
+    """True for a path already in Windows form, such as C:\\folder."""
+    return len(path) >= 3 and path[0].isalpha() and path[1:3] == ":\\"
 
 
 def pe_bits(exe):
@@ -131,11 +161,14 @@ class Session:
 
     def seed_registry(self, entries, work_dir):
         """Adds JRE version subkeys: entries is a list of (name, home), home
-        None for a subkey without "JavaHome". Names keep the given order."""
+        None for a subkey without "JavaHome", bytes for the raw data of a
+        string value. Names keep the given order."""
         lines = ["REGEDIT4", ""]
         for name, home in entries:
             lines.append("[%s\\%s]" % (JRE_KEY, name))
-            if home is not None:
+            if isinstance(home, bytes):
+                lines.append('"JavaHome"=hex(1):' + ",".join("%02x" % b for b in home))
+            elif home is not None:
                 lines.append('"JavaHome"="%s"' % home.replace("\\", "\\\\").replace('"', '\\"'))
             lines.append("")
         path = os.path.join(work_dir, "seed.reg")
@@ -277,9 +310,9 @@ class Launch:
         self.env = dict(session.env)
         self.env.update(env or {})
         args = ["wine", session.uidriver_exe, "run", "--cmdline-hex", command.hex(),
-                "--app", win_exe, "--timeout", str(timeout)]
+                "--app", win_exe, "--timeout", str(timeout + 30)]
         if cwd:
-            args += ["--cwd", windows_path(cwd)]
+            args += ["--cwd", cwd if is_windows_path(cwd) else windows_path(cwd)]
         self._out = open(self.out_path, "wb")
         self._err = open(self.err_path, "wb")
         self.proc = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=self._out,
@@ -362,6 +395,26 @@ class Launch:
         if code is None:
             raise HarnessError("no exit code from uidriver run: %r" % self._answers())
         return code
+
+    def record(self):
+        """The test jvm.dll's record so far."""
+        return Record(self.record_path)
+
+    def wait_for_event(self, kind, timeout=30.0):
+        """Waits until the record holds an event of that kind."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if self.record().has(kind):
+                return True
+            if self.proc.poll() is not None:
+                return self.record().has(kind)
+            time.sleep(0.05)
+        return False
+
+    def release_main(self):
+        """Lets a main method held by hold_main return."""
+        with open(self.release_file, "wb") as f:
+            f.write(b"go\n")
 
     def output(self):
         """What the launcher (and the VM in it) wrote to its standard streams."""
@@ -484,6 +537,8 @@ class LauncherTestCase(unittest.TestCase):
     def setUpClass(cls):
         if LauncherTestCase.session is None:
             LauncherTestCase.session = Session()
+            # Whatever an interrupted earlier run left in the registry.
+            LauncherTestCase.session.clear_registry()
         cls.session = LauncherTestCase.session
 
     def setUp(self):
@@ -519,9 +574,16 @@ class LauncherTestCase(unittest.TestCase):
     # -- Runs -------------------------------------------------------------
 
     def launch(self, app, args=(), tail=None, cwd=None, env=None, record=True,
-               timeout=DEFAULT_TIMEOUT, encoding="cp1252"):
-        """Starts the launcher; the caller drives it and waits for its end."""
+               hold_main=False, timeout=DEFAULT_TIMEOUT, encoding="cp1252"):
+        """Starts the launcher; the caller drives it and waits for its end.
+        cwd is a Unix path, or a Windows one (C:\\...) to choose the drive.
+        With hold_main, the Java main method of the test jvm.dll waits until
+        the test calls release_main() on the launch (at most 30 s)."""
         env = dict(env or {})
+        release_file = None
+        if hold_main:
+            release_file = os.path.join(self.work, "release-%d" % len(self._launches))
+            env["FAKEJVM_MAIN_WAIT_FILE"] = windows_path(release_file)
         self.record_path = os.path.join(self.work, "record-%d.txt" % len(self._launches))
         if record:
             env.setdefault("FAKEJVM_RECORD", windows_path(self.record_path))
@@ -529,13 +591,15 @@ class LauncherTestCase(unittest.TestCase):
             tail = command_tail(args, encoding)
         launch = Launch(self.session, app.exe, tail=tail, cwd=cwd or app.folder, env=env,
                         timeout=timeout, work_dir=self.work, encoding=encoding)
+        launch.release_file = release_file
+        launch.record_path = self.record_path
         self._launches.append(launch)
         return launch
 
     def run_app(self, app, args=(), boxes=0, **kwargs):
         """Runs the launcher to its end: reads and confirms with OK each of the
-        expected message boxes in turn; a box more than expected keeps it from
-        ending and fails the run with that box's text."""
+        expected message boxes in turn. A message box more than expected
+        fails the run at once with its text."""
         launch = self.launch(app, args=args, **kwargs)
         seen = []
         for _ in range(boxes):
@@ -544,26 +608,38 @@ class LauncherTestCase(unittest.TestCase):
             box["record"] = Record(self.record_path).lines
             seen.append(box)
             launch.press(box, IDOK)
-        code = launch.wait_exit()
+            launch.wait_gone(box)
+        code = self._finish(launch, cancel_dialog=False)
         return Result(code, seen, Record(self.record_path), launch.output())
 
-    def run_without_jre(self, app, args=(), timeout=DEFAULT_TIMEOUT, **kwargs):
+    def run_without_jre(self, app, args=(), **kwargs):
         """Runs a launcher that is to find no JRE: it ends with no message box;
-        a JRE-not-found dialog, where there is one, is cancelled. Fails when
-        an error message box shows up."""
-        launch = self.launch(app, args=args, timeout=timeout, **kwargs)
-        end = time.monotonic() + timeout
-        while launch.proc.poll() is None and time.monotonic() < end:
-            for window in launch.windows():
-                if is_message_box(window):
-                    launch.press(window, IDOK)
-                    launch.close()
-                    self.fail("unexpected message box: %r" % box_text(window))
-                if window["class"] == MESSAGE_BOX_CLASS:
-                    launch.press(window, IDCANCEL)
-            time.sleep(0.3)
-        code = launch.wait_exit(timeout=10)
+        a JRE-not-found dialog, where there is one, is cancelled."""
+        launch = self.launch(app, args=args, **kwargs)
+        code = self._finish(launch, cancel_dialog=True)
         return Result(code, [], Record(self.record_path), launch.output())
+
+    def _finish(self, launch, cancel_dialog):
+        """Waits for the end, looking at the launcher's windows meanwhile:
+        a message box fails the test with its text; any other dialog is
+        cancelled when asked, else it fails the test too."""
+        end = time.monotonic() + launch.timeout
+        pause = 0.05
+        while launch.proc.poll() is None and time.monotonic() < end:
+            time.sleep(pause)
+            pause = min(pause * 2, 0.5)
+            if launch.proc.poll() is not None:
+                break
+            for window in launch.windows():
+                if window["class"] != MESSAGE_BOX_CLASS:
+                    continue
+                if cancel_dialog and not is_message_box(window):
+                    launch.press(window, IDCANCEL)
+                    launch.wait_gone(window)
+                    continue
+                launch.close()
+                self.fail("unexpected window %r: %r" % (window["caption"], box_text(window)))
+        return launch.wait_exit(timeout=max(1.0, end - time.monotonic()))
 
     # -- Checks -----------------------------------------------------------
 
@@ -587,9 +663,16 @@ class LauncherTestCase(unittest.TestCase):
 
 
 def ini_text(class_path="app.jar", main_class="com.example.App", vm_params=None,
-             jre_path=None, minimum=None, maximum=None, preferred=None, extra=""):
+             jre_path=None, minimum=None, maximum=None, preferred=None, splash=None,
+             shadow=None, extra=""):
     """A configuration file's text; None leaves a key out."""
     lines = []
+    if splash is not None or shadow is not None:
+        lines.append("[Display]")
+        if splash is not None:
+            lines.append("Splash Screen=" + splash)
+        if shadow is not None:
+            lines.append("Splash Screen Shadow=" + shadow)
     if class_path is not None:
         lines += ["[Class Path]", "Class Path=" + class_path]
     lines.append("[Java Runtime Environment]")

@@ -72,6 +72,17 @@ class Arguments(LauncherTestCase):
                                  ["version=0x00010002 ignoreUnrecognized=0 nOptions=%d"
                                   % (1 + len(expected))])
 
+    def test_long_values_are_read_whole(self):
+        for length in (254, 255, 256, 300, 511, 512, 2000):
+            with self.subTest(length=length):
+                class_path = ("lib\\" + "x" * length)[:length]
+                app = self.make_app(ini=ini_text(class_path=class_path),
+                                    folder="long%d" % length)
+                self.make_jre(app.folder, "jre")
+                result = self.run_app(app)
+                self.assertEqual(result.exit_code, 0, result)
+                self.assertEqual(result.record.options, ["-Djava.class.path=" + class_path])
+
     def test_main_class_name(self):
         for configured, looked_up in (("com.example.App", "com/example/App"),
                                       ("org/demo/Start", "org/demo/Start"),

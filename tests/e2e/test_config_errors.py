@@ -3,8 +3,10 @@ and exit code -1, before any VM library is touched. The JRE beside the
 launcher holds the test jvm.dll (a double of a Java VM), so that a run that
 got past the configuration would show up in its record."""
 
+import os
+
 from harness import (DirectLaunch, LauncherTestCase, Record, box_text, child, ICON_ID, IDOK,
-                     TEXT_ID, ini_text)
+                     TEXT_ID, ini_text, windows_path)
 
 NO_CLASS_PATH = "Java Class Path was not specified in INI file."
 NO_MAIN_CLASS = "Main class was not specified in INI file."
@@ -28,6 +30,29 @@ class ConfigurationErrors(LauncherTestCase):
             self.assertTrue(launch.wait_gone(box))
             self.assertEqual(launch.wait_exit(), -1)
         self.assertEqual(Record(self.record_path).lines, [])
+
+    def test_every_way_of_closing_the_box_ends_the_run(self):
+        app = self.make_app(ini=ini_text(class_path=None))
+        ways = [
+            ("press", ["press", "{hwnd}", IDOK]),
+            ("click", ["click", "{hwnd}", IDOK]),
+            ("escape key", ["key", "{hwnd}", "ESCAPE"]),
+            ("return key", ["key", "{hwnd}", "RETURN"]),
+            ("close", ["close", "{hwnd}"]),
+        ]
+        for name, command in ways:
+            with self.subTest(name):
+                with self.launch(app) as launch:
+                    box = launch.wait_window()
+                    _, focus = self.session.driver("focus", box["hwnd"])
+                    self.assertEqual(focus["id"], IDOK)
+                    _, text = self.session.driver("text", box["hwnd"], TEXT_ID)
+                    self.assertEqual(text["text"], NO_CLASS_PATH)
+                    status, answer = self.session.driver(
+                        *[str(part).format(hwnd=box["hwnd"]) for part in command])
+                    self.assertEqual((status, answer), (0, {"ok": True}))
+                    self.assertTrue(launch.wait_gone(box))
+                    self.assertEqual(launch.wait_exit(), -1)
 
     def test_missing_required_keys(self):
         cases = [
@@ -70,3 +95,22 @@ class ConfigurationErrors(LauncherTestCase):
             launch.press(box)
             status = launch.proc.wait(timeout=60)
             self.assertEqual(status, 255)
+
+    def test_configuration_file_named_after_the_last_dot(self):
+        # The last dot of the whole path counts, also one in a folder name.
+        app = self.make_app(folder="Tools.old", exe_name="launcher")
+        self.make_jre(app.folder, "jre")
+        with open(os.path.join(self.work, "Tools.ini"), "wb") as f:
+            f.write(ini_text(main_class="Tools").encode("cp1252"))
+        result = self.run_app(app)
+        self.assertEqual(result.exit_code, 0, result)
+        self.assertEqual(result.record.events("main"), ["Tools"])
+
+    def test_no_configuration_file_without_a_dot(self):
+        app = self.make_app(folder="nodot", exe_name="launcher")
+        if "." in windows_path(app.exe):
+            self.skipTest("the work folder's path holds a dot: %s" % app.exe)
+        self.make_jre(app.folder, "jre")
+        result = self.run_app(app)
+        self.assertEqual(result.exit_code, -1)
+        self.assertEqual(result.record.lines, [])

@@ -65,6 +65,7 @@ class RegistrySearch(LauncherTestCase):
             # An empty JavaHome would make the probe look at the root of the
             # current drive; such an entry is no JRE.
             ("empty JavaHome", "1.6", ""),
+            ("JavaHome of one NUL", "1.6", b"\0"),
         ]
         drive_c = os.path.join(self.session.env["WINEPREFIX"], "drive_c")
         cwd = os.path.join(drive_c, "e2e-cwd")
@@ -84,7 +85,7 @@ class RegistrySearch(LauncherTestCase):
                                         (version, home)])
                     app = self.make_app(ini=ini_text(minimum="1.4", maximum="any"),
                                         folder="app-" + name.replace(" ", "_"))
-                    result = self.run_app(app, cwd=cwd)
+                    result = self.run_app(app, cwd="C:\\e2e-cwd")
                     self.assertEqual(result.exit_code, 0, result)
                     self.session.clear_registry()
         finally:

@@ -39,6 +39,17 @@ class VmFailures(LauncherTestCase):
         self.assertEqual(result.record.events("detach"), [""])
         self.assertCleanVm(result.record)
 
+    def test_run_lasts_until_main_returns(self):
+        app, _ = self.app_with_jre()
+        with self.launch(app, hold_main=True) as launch:
+            self.assertTrue(launch.wait_for_event("main"))
+            self.assertIsNone(launch.poll())
+            self.assertFalse(launch.record().has("detach"))
+            self.assertEqual(launch.windows(), [])
+            launch.release_main()
+            self.assertEqual(launch.wait_exit(), 0)
+        self.assertCleanVm(launch.record())
+
     def test_library_that_cannot_be_loaded(self):
         cases = [
             ("text file", b"this is not a library\r\n"),

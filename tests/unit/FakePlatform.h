@@ -4,12 +4,15 @@
 // where a run must be driven through every branch without a real system;
 // the Win32 and POSIX layers have their own tests against the real thing.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "launcher/ErrorReport.h"
+#include "launcher/Messages.h"
 #include "launcher/Platform.h"
 
 class FakePlatform : public Platform {
@@ -33,7 +36,7 @@ public:
 
     // What the fake system holds.
     bool comFails = false;
-    long comError = static_cast<long>(0x80004005);
+    int32_t comError = static_cast<int32_t>(0x80004005);
     StringList arguments;
     bool hasModulePath = true;
     long modulePathError = 5;
@@ -74,8 +77,9 @@ public:
     {
         events.push_back("initialize");
         if (comFails) {
-            ShowMessage(nullptr, "COM error: failed to initialize (errno = " +
-                                     std::to_string(comError) + ").\n", 0x10);
+            // As the Windows platform reports it.
+            ReportErrorCode(*this, nullptr, Messages::kComError, Messages::kFailedToInitialize,
+                            comError);
             return false;
         }
         return true;
