@@ -49,6 +49,10 @@ ENV
         wineboot -i >"$dir/wineboot.log" 2>&1
         touch "$dir/prefix.ready"
     fi
+    # There is no window manager on the test display: let Wine draw the
+    # captions and frames itself, as Windows would.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+        >/dev/null 2>&1 </dev/null
     # Start the prefix's services now, detached from any test's output:
     # started by a test, they would keep its output pipe open.
     wine cmd /c exit >/dev/null 2>&1 </dev/null
