@@ -8,17 +8,11 @@
 // Owners for the GDI and cursor handles the windows create. Each closes its
 // handle the way the system wants it closed.
 
+// Bitmaps and the other GDI objects are all freed with DeleteObject.
+template <typename Handle>
 struct GdiObjectTraits {
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ object) { DeleteObject(object); }
-};
-struct BitmapTraits {
-    static HBITMAP Invalid() { return nullptr; }
-    static void Close(HBITMAP bitmap) { DeleteObject(bitmap); }
-};
-struct FontTraits {
-    static HFONT Invalid() { return nullptr; }
-    static void Close(HFONT font) { DeleteObject(font); }
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
 };
 struct MemoryDcTraits {
     static HDC Invalid() { return nullptr; }
@@ -29,9 +23,7 @@ struct CursorTraits {
     static void Close(HCURSOR cursor) { DestroyCursor(cursor); }
 };
 
-using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
-using UniqueBitmap = UniqueHandle<HBITMAP, BitmapTraits>;
-using UniqueFont = UniqueHandle<HFONT, FontTraits>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;  // from CreateCompatibleDC
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;  // from CreateCursor
 

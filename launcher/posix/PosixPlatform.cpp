@@ -242,15 +242,17 @@ std::vector<PosixPlatform::Installed> PosixPlatform::ScanJvmRoot() const
 
 StringList PosixPlatform::InstalledJreNames()
 {
+    // The homes are looked up by name right after the listing: keep them.
+    installed_ = ScanJvmRoot();
     StringList names;
-    for (const Installed& runtime : ScanJvmRoot())
+    for (const Installed& runtime : installed_)
         names.push_back(runtime.name);
     return names;
 }
 
 bool PosixPlatform::InstalledJreHome(const std::string& name, std::string& home)
 {
-    for (const Installed& runtime : ScanJvmRoot()) {
+    for (const Installed& runtime : installed_) {
         if (runtime.name == name) {
             home = runtime.home;
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "launcher/Platform.h"
 
@@ -50,6 +51,7 @@ private:
 
     StringList arguments_;
     std::string jvmRoot_;
+    std::vector<Installed> installed_;  // as of the last InstalledJreNames
 };
 
 // The JAVA_VERSION of a runtime's "release" file text; false when absent.

@@ -11,18 +11,14 @@ namespace {
 
 class WinSplash : public Splash {
 public:
-    explicit WinSplash(std::unique_ptr<SplashScreenWindow> window, HWND handle)
-        : window_(std::move(window)), handle_(handle)
-    {
-    }
+    explicit WinSplash(std::unique_ptr<SplashScreenWindow> window) : window_(std::move(window)) {}
     // Destroying the splash object destroys the window and then the bitmap.
     ~WinSplash() override = default;
 
-    WindowHandle Window() const override { return handle_; }
+    WindowHandle Window() const override { return window_->Handle(); }
 
 private:
     std::unique_ptr<SplashScreenWindow> window_;
-    HWND handle_;
 };
 
 }  // namespace
@@ -45,7 +41,7 @@ std::unique_ptr<Splash> WinPlatform::OpenSplash(const std::string& imagePath, bo
     // Painted at once: the launcher runs no message loop of its own.
     ShowWindow(handle, SW_SHOWNORMAL);
     UpdateWindow(handle);
-    return std::make_unique<WinSplash>(std::move(window), handle);
+    return std::make_unique<WinSplash>(std::move(window));
 }
 
 JreDialogResult WinPlatform::ShowJreNotFound(const std::string& message)

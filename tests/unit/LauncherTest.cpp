@@ -22,6 +22,16 @@ protected:
         platform.SetIni("Display", "Splash Screen", "splash.bmp");
     }
 
+    // A new platform with the fixture's executable and configuration, for
+    // tests that run the launcher once per case.
+    FakePlatform Configured() const
+    {
+        FakePlatform fresh;
+        fresh.modulePath = platform.modulePath;
+        fresh.ini = platform.ini;
+        return fresh;
+    }
+
     bool HasEvent(const std::string& event) const
     {
         return std::find(platform.events.begin(), platform.events.end(), event) !=
@@ -50,9 +60,7 @@ TEST_F(RunSequenceTest, SplashSwitchesSuppressTheSplashAndStayAmongTheArguments)
     for (const Case& c : {Case{{}, true}, Case{{"report.txt", "-nosplash"}, false},
                           Case{{"/nosplash"}, false}, Case{{"-NOSPLASH"}, true},
                           Case{{"/NoSplash"}, true}}) {
-        FakePlatform p;
-        p.modulePath = platform.modulePath;
-        p.ini = platform.ini;
+        FakePlatform p = Configured();
         p.arguments = c.arguments;
         Launcher launcher(p);
         launcher.Prepare();
@@ -113,9 +121,7 @@ TEST_F(RunSequenceTest, FailingComShowsOneBoxWithoutOwnerAndSkipsTheRun)
 TEST_F(RunSequenceTest, AConfiguredFolderIsProbedFirstWhateverItsVersion)
 {
     for (const char* configured : {"C:\\Java\\jre", "C:\\Java\\jre\\"}) {
-        FakePlatform p;
-        p.modulePath = platform.modulePath;
-        p.ini = platform.ini;
+        FakePlatform p = Configured();
         p.SetIni(kJre, "JRE Path", configured);
         p.SetIni(kJre, "Minimum Version", "99");
         p.files = {"C:\\Java\\jre\\bin\\server\\jvm.dll", "C:\\App\\bin\\java.dll",
@@ -201,9 +207,7 @@ TEST_F(RunSequenceTest, VmLibraryFailuresShowTheirMessages)
          "Windows exception: cannot find CreateJavaVM JNI (errno = 127).\n"},
     };
     for (const Case& c : cases) {
-        FakePlatform p;
-        p.modulePath = platform.modulePath;
-        p.ini = platform.ini;
+        FakePlatform p = Configured();
         p.files = {"C:\\App\\jre\\bin\\java.dll", "C:\\App\\jre\\bin\\client\\jvm.dll"};
         if (c.loads)
             p.libraries["C:\\App\\jre\\bin\\client\\jvm.dll"] = c.exports;
