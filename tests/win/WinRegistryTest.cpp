@@ -70,8 +70,9 @@ TEST_P(WorkedExample, ChoosesTheSubkey)
     JavaVersion version;
     const std::string chosen = GetParam().chosen;
     ASSERT_EQ(FindRegistryJre(launcher, home, version), !chosen.empty());
-    if (!chosen.empty())
+    if (!chosen.empty()) {
         EXPECT_EQ(home, folder.Path() + "jre-" + chosen + "\\");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, WorkedExample, ::testing::Values(
@@ -123,8 +124,9 @@ TEST_F(WinRegistryTest, JavaHomeIsTakenAsTextWhateverItsType)
         SetValue("1.5", c.type, c.bytes);
         std::string text = "stale";
         EXPECT_EQ(platform.InstalledJreHome("1.5", text), c.read) << c.name;
-        if (c.read)
+        if (c.read) {
             EXPECT_EQ(text, c.text) << c.name;
+        }
     }
     SetValue("1.6", REG_SZ, std::string("C:\\J") + '\0', "Other");
     std::string text;
